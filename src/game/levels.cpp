@@ -8,6 +8,7 @@ const char* const PROFILE_PATH = "data/profile.txt";
 
 ParserPtr load_or_create_profile() {
   if (file_type(PROFILE_PATH) == 0) {
+    if (file_type("data") == 0) make_dir("data");
     // Every key must be in the file: progress is stored by changing existing keys only.
     if (StreamPtr out = open_write(PROFILE_PATH)) {
       write_line(out, "first_start:1");

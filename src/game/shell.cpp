@@ -64,6 +64,7 @@ double fs = 0.0;
 ParserPtr read_settings() {
   ParserPtr p = Parser::create(SETTINGS_PATH, 0, ":", "//");
   if (p) return p;
+  if (file_type("data") == 0) make_dir("data");
   if (StreamPtr out = open_write(SETTINGS_PATH)) {
     for (const char* line : DEFAULT_SETTINGS) write_line(out, line);
     close_stream(out);
@@ -189,7 +190,9 @@ void run_state() {
 }  // namespace
 
 bool startup() {
-  at_program_exit(restart);
+  static bool exit_handler_registered = false;
+  if (!exit_handler_registered) at_program_exit(restart);
+  exit_handler_registered = true;
   hide_mouse();
   PARSER_SETTINGS = read_settings();
   const int depth = PARSER_SETTINGS->get("FULLSCREEN", "ON") == "OFF" ? 0 : 32;
