@@ -1,8 +1,9 @@
 // Loading of the media every screen shares.
 #include "shared_media.h"
 
+#include "weather.h"
+
 Sound SND_PAY, SND_NOMONEY;
-Image IMG_WEATHER_CLOUDS, IMG_WEATHER_GROUND, IMG_WEATHER_BACKGROUND, IMG_WEATHER_NIGHT, IMG_RAINDROP, IMG_SNOWFLAKE;
 Sound SND_MGUIBUTTONCLICK, SND_MGUIBUTTONCHANGE, SND_MGUIBUTTONCHANGEMENU;
 Rgb color_text{255, 255, 255}, color_textmarked{0, 255, 0};
 Image IMG_CLOUD[2];
@@ -18,21 +19,8 @@ void load_shared_media() {
   SND_PAY = load_sound("sfx/pay.ogg", 0);
   SND_NOMONEY = load_sound("sfx/nomoney.ogg", 0);
 
-  // Weather: the cloud layer and the ground are drawn over black, the rest over magenta.
-  set_mask_color(0, 0, 0);
   auto_mid_handle(true);
-  IMG_WEATHER_CLOUDS = load_image("gfx/clouds_background.png", IMAGE_DEFAULT);
-  IMG_WEATHER_GROUND = load_image("gfx/backgrounds/ground.png", IMAGE_DEFAULT);
-  set_image_handle(IMG_WEATHER_GROUND, image_width(IMG_WEATHER_GROUND) / 2.0f,
-                   static_cast<float>(image_height(IMG_WEATHER_GROUND)));
-  IMG_WEATHER_BACKGROUND = load_image("gfx/backgrounds/desert.jpg", IMAGE_MIPMAPPED);
-  mid_handle_image(IMG_WEATHER_BACKGROUND);
-  set_mask_color(255, 0, 255);
-  IMG_WEATHER_NIGHT = load_image("gfx/nightshot.png", IMAGE_DEFAULT);
-  IMG_RAINDROP = load_image("gfx/raindrop.png", IMAGE_DEFAULT);
-  IMG_SNOWFLAKE = load_image("gfx/snowflake.png", IMAGE_DEFAULT);
-  mid_handle_image(IMG_RAINDROP);
-  mid_handle_image(IMG_SNOWFLAKE);
+  Weather::load_images();
 
   SND_MGUIBUTTONCLICK = load_sound("sfx/menu_click.ogg", 0);
   SND_MGUIBUTTONCHANGE = load_sound("sfx/menu_change.ogg", 0);

@@ -6,9 +6,6 @@
 // All are loaded by load_shared_media() at start-up and never released; a missing file leaves
 // the handle empty, which draws and plays nothing.
 extern Sound SND_PAY, SND_NOMONEY;
-// Weather: cloud layer, ground (handle at the middle of its bottom edge), background, night mask, drops.
-extern Image IMG_WEATHER_CLOUDS, IMG_WEATHER_GROUND, IMG_WEATHER_BACKGROUND, IMG_WEATHER_NIGHT, IMG_RAINDROP,
-    IMG_SNOWFLAKE;
 extern Sound SND_MGUIBUTTONCLICK, SND_MGUIBUTTONCHANGE, SND_MGUIBUTTONCHANGEMENU;
 struct Rgb {
   int r, g, b;

@@ -4,6 +4,7 @@
 #include "levels.h"
 #include "shared_media.h"
 #include "sound_text.h"
+#include "weather.h"
 #include "world.h"
 
 int GAMESTATE = 1;
@@ -72,6 +73,8 @@ ParserPtr read_settings() {
   return Parser::empty();
 }
 
+}  // namespace
+
 void draw_splash() {
   set_alpha(1);
   set_scale(2, 2);
@@ -89,6 +92,8 @@ void draw_splash() {
   DrawText3(credit, static_cast<int>(512 - text_width(credit) * 1.5f),
             static_cast<int>(768 - text_height(credit) * 1.5f - 100));
 }
+
+namespace {
 
 bool splash_skipped() {
   for (int k = 0; k < 256; ++k)
@@ -227,6 +232,7 @@ bool startup() {
   const int teamlogo_time = millisecs();
 
   load_shared_media();
+  w = Weather::create(0, 0, 0, 0, 0);
 
   l = Levels::create("data/campaign.txt");
   hide_mouse();

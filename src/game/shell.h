@@ -56,6 +56,9 @@ void frame();
 // startup() and frames until ENDE is set. Returns the program's exit status.
 int run();
 
+// Draws the team-logo splash with its credit lines (start-up presents it once).
+void draw_splash();
+
 // The text of the splash's second credit line.
 extern const char* const CREDIT_LINE;
 
