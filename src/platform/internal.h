@@ -16,4 +16,12 @@ void clock_reset();
 // Messages recorded in headless mode. Called by platform_init.
 void dialogs_reset();
 
+// Clock: the raw clock reading in milliseconds (virtual in headless mode), and the journal hook
+// through which every reading handed to the game is observed.
+int64_t now_ms();
+void journal_clock(int millis);
+// Files and TCP: a stream over a connected socket, and the limit for waiting on a line (5000 ms).
+StreamPtr make_socket_stream(int fd);
+void set_tcp_read_timeout_ms(int ms);
+
 }  // namespace platform_detail

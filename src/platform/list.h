@@ -16,13 +16,22 @@ class List {
  public:
   using Ptr = std::shared_ptr<T>;
 
-  void add_last(Ptr v) { nodes_.push_back(std::move(v)); ++live_; }
-  void add_first(Ptr v) { nodes_.push_front(std::move(v)); ++live_; }
+ private:
+  // Marks instead of resetting during a walk: the element in hand stays alive until the walk ends.
+  struct Node {
+    Ptr ptr;
+    bool dead = false;
+  };
+
+ public:
+
+  void add_last(Ptr v) { nodes_.push_back(Node{std::move(v)}); ++live_; }
+  void add_first(Ptr v) { nodes_.push_front(Node{std::move(v)}); ++live_; }
 
   // Removes the first occurrence; false when the object is not in the list.
   bool remove(const T* v) {
     for (auto it = nodes_.begin(); it != nodes_.end(); ++it) {
-      if (*it && it->get() == v) {
+      if (!it->dead && it->ptr.get() == v) {
         erase(it);
         return true;
       }
@@ -32,7 +41,7 @@ class List {
   bool remove(const Ptr& v) { return remove(v.get()); }
 
   bool contains(const T* v) const {
-    return std::any_of(nodes_.begin(), nodes_.end(), [v](const Ptr& n) { return n && n.get() == v; });
+    return std::any_of(nodes_.begin(), nodes_.end(), [v](const Node& n) { return !n.dead && n.ptr.get() == v; });
   }
   bool contains(const Ptr& v) const { return contains(v.get()); }
   bool is_empty() const { return live_ == 0; }
@@ -42,7 +51,7 @@ class List {
     if (iterating_ == 0) {
       nodes_.clear();
     } else {
-      for (auto& n : nodes_) n.reset();
+      for (auto& n : nodes_) n.dead = true;
       dirty_ = true;
     }
     live_ = 0;
@@ -51,7 +60,7 @@ class List {
   // The first live element, or none.
   Ptr first() const {
     for (const auto& n : nodes_)
-      if (n) return n;
+      if (!n.dead) return n.ptr;
     return nullptr;
   }
 
@@ -59,7 +68,7 @@ class List {
     std::vector<Ptr> out;
     out.reserve(live_);
     for (const auto& n : nodes_)
-      if (n) out.push_back(n);
+      if (!n.dead) out.push_back(n.ptr);
     return out;
   }
   static List from_array(const std::vector<Ptr>& a) {
@@ -70,14 +79,14 @@ class List {
 
   class iterator {
    public:
-    iterator(List* l, typename std::list<Ptr>::iterator it) : list_(l), it_(it) {
+    iterator(List* l, typename std::list<Node>::iterator it) : list_(l), it_(it) {
       ++list_->iterating_;
       skip();
     }
     iterator(const iterator& o) : list_(o.list_), it_(o.it_) { ++list_->iterating_; }
     iterator& operator=(const iterator&) = delete;
     ~iterator() { list_->end_iteration(); }
-    const Ptr& operator*() const { return *it_; }
+    const Ptr& operator*() const { return it_->ptr; }
     iterator& operator++() {
       ++it_;
       skip();
@@ -88,33 +97,33 @@ class List {
 
    private:
     void skip() {
-      while (it_ != list_->nodes_.end() && !*it_) ++it_;
+      while (it_ != list_->nodes_.end() && it_->dead) ++it_;
     }
     List* list_;
-    typename std::list<Ptr>::iterator it_;
+    typename std::list<Node>::iterator it_;
   };
 
   iterator begin() { return iterator(this, nodes_.begin()); }
   iterator end() { return iterator(this, nodes_.end()); }
 
  private:
-  void erase(typename std::list<Ptr>::iterator it) {
+  void erase(typename std::list<Node>::iterator it) {
     --live_;
     if (iterating_ == 0) {
       nodes_.erase(it);
     } else {
-      it->reset();
+      it->dead = true;
       dirty_ = true;
     }
   }
   void end_iteration() {
     if (--iterating_ == 0 && dirty_) {
-      nodes_.remove_if([](const Ptr& n) { return !n; });
+      nodes_.remove_if([](const Node& n) { return n.dead; });
       dirty_ = false;
     }
   }
 
-  std::list<Ptr> nodes_;
+  std::list<Node> nodes_;
   std::size_t live_ = 0;
   int iterating_ = 0;
   bool dirty_ = false;
