@@ -202,8 +202,10 @@ constexpr bool kVectorOver = std::is_same_v<Op, OpAlphaPlain> || std::is_same_v<
 inline __m128i mod_vector(const OpAlphaPlain&) { return _mm_set1_epi16(256); }
 inline __m128i mod_vector(const OpAlphaFaded& o) { return _mm_set1_epi16(static_cast<short>(o.m)); }
 inline __m128i mod_vector(const OpAlphaTinted& o) {
-  return _mm_setr_epi16(static_cast<short>(o.m.b), static_cast<short>(o.m.g), static_cast<short>(o.m.r),
-                        static_cast<short>(o.m.a), 0, 0, 0, 0);
+  // Both pixels of a pair are tinted alike.
+  const short b = static_cast<short>(o.m.b), g = static_cast<short>(o.m.g), r = static_cast<short>(o.m.r),
+              a = static_cast<short>(o.m.a);
+  return _mm_setr_epi16(b, g, r, a, b, g, r, a);
 }
 #else
 template <class Op>

@@ -442,3 +442,28 @@ TEST_F(Graphics, FilteredEdgesHaveNoMaskFringe) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every pixel of a filtered, tinted sprite is tinted: the fast path blends two pixels at a time.
+TEST_F(Graphics, TintedFilteredSpritesAreEvenAcrossNeighbouringPixels) {
+  Image img = solid_image(16, 16, argb(255, 200, 200, 200));
+  mid_handle_image(img);
+  set_blend(BLEND_ALPHA);
+  set_alpha(1);
+  set_color(255, 60, 60);
+  for (float rot : {0.0f, 10.0f, 180.0f}) {
+    for (float sx : {4.0f, -4.0f}) {
+      clear_screen();
+      set_scale(sx, 4);
+      set_rotation(rot);
+      draw_image(img, 512, 384);
+      for (int x = 500; x < 524; ++x) {
+        EXPECT_NEAR(ch_r(px(x, 384)), 200, 2) << "x " << x << " rot " << rot << " sx " << sx;
+        EXPECT_NEAR(ch_g(px(x, 384)), 47, 2) << "x " << x << " rot " << rot << " sx " << sx;
+      }
+    }
+  }
+}
+
+}  // namespace
