@@ -64,7 +64,9 @@ void Parser::set_content(const std::string& tag, int min_number) {
   if (tag == "ALL") {
     for (const auto& l : whole_content) lines.push_back(&l);
   } else {
-    const std::string wanted = "[" + lower(tag) + "]";
+    std::string wanted = "[";
+    wanted += lower(tag);
+    wanted += ']';
     int found = 0;
     for (const auto& l : whole_content) {
       const bool header = l.find('[') != std::string::npos;
