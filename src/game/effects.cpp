@@ -42,14 +42,18 @@ int Explosion::update() {
   if (lifetime < 0) return 0;
   if (hit == 0 && millisecs() > htime + 100) {
     hit = 1;
-    const float rx = image_width * 0.3f, ry = image_height * 0.3f;
-    auto in_reach = [&](float tx, float ty) { return std::fabs(tx - x) < rx && std::fabs(ty - y) < ry; };
-    for (const auto& b : ENEMYBOMBLIST)
-      if (in_reach(b->x, b->y) && b->immun.lock().get() != this) b->hit(power);
-    for (const auto& a : AIRPLANELIST)
-      if (in_reach(a->x, a->y)) a->hit(power);
-    for (const auto& h : HUMANLIST)
-      if (in_reach(h->x, h->y)) h->hit(power, 0);
+    const double rx = image_width * 0.3, ry = image_height * 0.3;
+    auto in_reach = [&](float tx, float ty) {
+      return std::fabs(static_cast<double>(tx) - x) < rx && std::fabs(static_cast<double>(ty) - y) < ry;
+    };
+    // The blast hurts what was there when it went off: bomblets a burst cluster bomb releases during
+    // this pass are not caught by it, and anything already finished off in the pass is left alone.
+    for (const auto& b : ENEMYBOMBLIST.to_array())
+      if (in_reach(b->x, b->y) && b->immun.lock().get() != this && ENEMYBOMBLIST.contains(b)) b->hit(power);
+    for (const auto& a : AIRPLANELIST.to_array())
+      if (in_reach(a->x, a->y) && AIRPLANELIST.contains(a)) a->hit(power);
+    for (const auto& h : HUMANLIST.to_array())
+      if (in_reach(h->x, h->y) && HUMANLIST.contains(h)) h->hit(power, 0);
   }
   draw();
   return 1;
@@ -203,9 +207,10 @@ int Blood::update() {
   }
   set_rotation(0);
   set_blend(BLEND_ALPHA);
-  // A particle too short-lived to fade is drawn opaque.
+  // Opaque for the first half of its life, then fading out; one too short-lived to have a
+  // second half (a life of 0 or 1) is not seen at all.
   const int half = total_lifetime / 2;
-  float a = half > 0 ? std::floor(lifetime) / half : 1.0f;
+  float a = half > 0 ? std::floor(lifetime) / static_cast<float>(half) : 0.0f;
   if (metal == 5 || metal == 6) {
     a *= 0.3f;
     set_blend(BLEND_LIGHT);

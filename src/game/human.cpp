@@ -1,6 +1,7 @@
 // Humans walk between random columns, suffer hits and doses, bleed, cry and die once.
 #include "human.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "config.h"
@@ -78,7 +79,8 @@ void Human::draw() {
   if (is_burning > 0) {
     set_scale(1.5f * is_feeded, 1);
     set_alpha(0.3f);
-    draw_image(Explosion::images[1], x, y, (millisecs() % 1000) / 200);
+    const int ms = millisecs() % 1000;
+    draw_image(Explosion::images[1], x, y, (ms < 0 ? ms + 1000 : ms) / 200);
     set_scale(1, 1);
   }
   set_color(0, 0, 0);
@@ -92,16 +94,16 @@ void Human::draw() {
     set_rotation(0);
     if (hp < (full >> 1)) set_color(255, 0, 0);
     else set_color(COLOR_HPBAR_RED, COLOR_HPBAR_GREEN, COLOR_HPBAR_BLUE);
-    // Without a known full hit-point count there is no bar length to show.
-    if (full > 0) draw_rect(x - w * is_feeded / 2, y - h / 2, static_cast<float>(trunc_int(hp / full * w)), 5);
+    // Without a known full hit-point count there is no bar length to show; a human dying in this
+    // frame has nothing left to show either (a negative length would draw the bar backwards).
+    const int len = full > 0 ? trunc_int(hp / full * w) : 0;
+    if (len > 0) draw_rect(x - w * is_feeded / 2, static_cast<float>(y - h / 2), static_cast<float>(len), 5);
   }
 }
 
 void Human::feed(float amount) {
-  if (amount > 0) {
-    is_feeded *= amount;
-    if (is_feeded > 4) is_feeded = 4;
-  }
+  // Girth only ever grows, up to four times the width: a feeder worth less than 1 changes nothing.
+  if (amount > 0) is_feeded = std::max(is_feeded, std::min(is_feeded * amount, 4.0f));
 }
 
 void Human::hit(int count, int) {

@@ -52,18 +52,22 @@ std::shared_ptr<Info> Info::CreateImage(const std::string& image, int x, int y, 
 }
 
 int Info::update() {
-  lifetime = trunc_int(lifetime - static_cast<double>(TIME));
-  if (lifetime < 0) INFOLIST.remove(this);
+  // Gone once the time left is below zero, also by less than a whole unit: a lifetime of 0 would
+  // otherwise be truncated back to 0 in every frame shorter than one unit and never end.
+  const double left = lifetime - static_cast<double>(TIME);
+  lifetime = trunc_int(left);
+  if (left < 0) INFOLIST.remove(this);
   else draw();
   return 0;
 }
 
 void Info::draw() {
+  if (total_lifetime == 0) return;  // born finished: there is no fade to draw it at
   set_rotation(static_cast<float>(rotation));
   set_blend(BLEND_ALPHA);
   set_color(color_r, color_g, color_b);
   set_scale(scale_x, scale_y);
-  set_alpha(total_lifetime != 0 ? static_cast<float>(lifetime) / static_cast<float>(total_lifetime) : 1.0f);
+  set_alpha(static_cast<float>(lifetime) / static_cast<float>(total_lifetime));
   if (!content.empty()) {
     const int dx = trunc_int(x - TextWidth2(content) * scale_x / 2);
     const int dy = trunc_int(y - TextHeight2(content) * scale_y / 2);
