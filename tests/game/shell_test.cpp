@@ -3,6 +3,7 @@
 
 #include "headless.h"
 #include "levels.h"
+#include "player.h"
 #include "platform.h"
 #include "shell.h"
 #include "sound_text.h"
@@ -173,6 +174,33 @@ TEST_F(ShellTest, FrameCounterAndMusicByState) {
       if ((px[y * 1024 + x] & 0xFFFFFF) != 0) drawn = true;
   if (!drawn) save_frame_png("/tmp/fps_frame.png");
   EXPECT_TRUE(drawn);
+}
+
+TEST_F(ShellTest, DeveloperShopKeysOnlyOffline) {
+  settings("FULLSCREEN: OFF\n");
+  ASSERT_TRUE(Shell::startup());
+  p = std::make_shared<Player>();
+  GAMESTATE = 2;
+  for (int internet : {1, 0}) {
+    INTERNET = internet;
+    const int money = p->money, aim = p->level_aim, speed = p->level_rocket_speed;
+    headless_key_press(119);  // F8: money
+    Shell::frame();
+    headless_key_press(118);  // F7: one of every upgrade
+    Shell::frame();
+    if (internet) {
+      EXPECT_EQ(p->money, money);
+      EXPECT_EQ(p->level_aim, aim);
+      flush_keys();
+    } else {
+      EXPECT_GT(p->money, money);
+      EXPECT_LE(p->money, money + 100000);
+      EXPECT_EQ(p->level_aim, aim + 1);
+      EXPECT_EQ(p->level_rocket_speed, speed + 1);
+    }
+  }
+  INTERNET = 0;
+  p = nullptr;
 }
 
 }  // namespace
