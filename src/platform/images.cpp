@@ -122,6 +122,7 @@ Image build_image(int width, int height, const uint32_t* argb, int cell_w, int c
         uint32_t p = src[x];
         if (masked && (p & 0xFFFFFFu) == g_mask_rgb) p = 0;
         dst[x] = premultiply(p);
+        if ((p >> 24) != 255) f.opaque = false;
         if ((p >> 24) > 127) {
           f.solid[static_cast<size_t>(y) * static_cast<size_t>(cell_w) + static_cast<size_t>(x)] = 1;
           f.solid_x0 = std::min(f.solid_x0, x);

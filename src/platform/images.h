@@ -22,6 +22,8 @@ struct ImageData {
     std::vector<uint8_t> solid;  // cell_w x cell_h
     // The smallest rectangle holding every solid texel, half-open; empty when the cell has none.
     int solid_x0 = 0, solid_y0 = 0, solid_x1 = 0, solid_y1 = 0;
+    // Every texel fully opaque (photos and backgrounds): solid drawing may then take the blending path.
+    bool opaque = true;
   };
   std::vector<Frame> frames;
 

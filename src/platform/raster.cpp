@@ -413,7 +413,14 @@ void draw_cell(const Target& t, const ImageData& img, int frame, const Placement
   Box b = intersect(bounds(p, 0, w, 0, h), t.clip);
   if (b.empty()) return;
   const int stride = img.stride();
-  with_op(paint, [&](auto op) {
+  // Solid drawing of an untinted, fully opaque picture is exactly "over" with full alpha, which has a
+  // vector path: the full-screen backgrounds are drawn this way every frame.
+  Paint effective = paint;
+  if (paint.blend == 2 && f.opaque && paint.r >= 255 && paint.g >= 255 && paint.b >= 255) {
+    effective.blend = 3;
+    effective.alpha = 1.0f;
+  }
+  with_op(effective, [&](auto op) {
     if (p.axis_aligned_unit())
       cell_rows<Sampling::Unit>(t, f, stride, p, b, w, h, op);
     else if (img.filtered)

@@ -467,3 +467,26 @@ TEST_F(Graphics, TintedFilteredSpritesAreEvenAcrossNeighbouringPixels) {
 }
 
 }  // namespace
+
+namespace {
+
+// Solid drawing of an opaque, untinted picture replaces the screen even when filtered (backgrounds).
+TEST_F(Graphics, SolidFilteredOpaquePictureReplacesTheScreen) {
+  Image img = solid_image(32, 32, argb(255, 10, 20, 30));
+  mid_handle_image(img);
+  set_clear_color(255, 255, 255);
+  clear_screen();
+  set_blend(BLEND_SOLID);
+  set_alpha(0.2f);  // solid ignores alpha
+  set_color(255, 255, 255);
+  set_scale(1.5f, 1.5f);
+  set_rotation(10);
+  draw_image(img, 512, 384);
+  for (int x = 500; x < 524; ++x) {
+    EXPECT_EQ(ch_r(px(x, 384)), 10);
+    EXPECT_EQ(ch_g(px(x, 384)), 20);
+    EXPECT_EQ(ch_b(px(x, 384)), 30);
+  }
+}
+
+}  // namespace
