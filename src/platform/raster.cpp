@@ -196,13 +196,20 @@ enum class Sampling { Unit, Nearest, Bilinear };
 
 #if defined(__SSE2__)
 template <class Op>
+constexpr bool kVectorLight = std::is_same_v<Op, OpLight>;
+template <class Op>
 constexpr bool kVectorOver = std::is_same_v<Op, OpAlphaPlain> || std::is_same_v<Op, OpAlphaFaded> ||
-                             std::is_same_v<Op, OpAlphaTinted>;
+                             std::is_same_v<Op, OpAlphaTinted> || kVectorLight<Op>;
 // Multipliers (0..256) of the blue, green, red and alpha lanes.
 inline __m128i mod_vector(const OpAlphaPlain&) { return _mm_set1_epi16(256); }
 inline __m128i mod_vector(const OpAlphaFaded& o) { return _mm_set1_epi16(static_cast<short>(o.m)); }
 inline __m128i mod_vector(const OpAlphaTinted& o) {
   // Both pixels of a pair are tinted alike.
+  const short b = static_cast<short>(o.m.b), g = static_cast<short>(o.m.g), r = static_cast<short>(o.m.r),
+              a = static_cast<short>(o.m.a);
+  return _mm_setr_epi16(b, g, r, a, b, g, r, a);
+}
+inline __m128i mod_vector(const OpLight& o) {
   const short b = static_cast<short>(o.m.b), g = static_cast<short>(o.m.g), r = static_cast<short>(o.m.r),
               a = static_cast<short>(o.m.a);
   return _mm_setr_epi16(b, g, r, a, b, g, r, a);
@@ -283,6 +290,13 @@ void cell_rows(const Target& t, const ImageData::Frame& f, int stride, const Pla
       auto blend_pair = [&](__m128i sum2, __m128i dst) {
         __m128i px = _mm_srli_epi16(sum2, 8);
         px = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(px, mod), c128), 8);
+        if constexpr (kVectorLight<Op>) {
+          // Additive light: the tinted source adds to the screen, saturating; the screen stays opaque.
+          const __m128i sum = _mm_adds_epu16(px, dst);
+          const __m128i opaque = _mm_setr_epi16(0, 0, 0, 255, 0, 0, 0, 255);
+          const __m128i out = _mm_or_si128(sum, opaque);
+          return _mm_packus_epi16(out, out);
+        }
         const __m128i alpha = _mm_shufflehi_epi16(_mm_shufflelo_epi16(px, 0xFF), 0xFF);
         __m128i keep = _mm_add_epi16(_mm_mullo_epi16(dst, _mm_sub_epi16(c255, alpha)), c128);
         keep = _mm_srli_epi16(_mm_add_epi16(keep, _mm_srli_epi16(keep, 8)), 8);

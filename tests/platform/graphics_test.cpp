@@ -490,3 +490,27 @@ TEST_F(Graphics, SolidFilteredOpaquePictureReplacesTheScreen) {
 }
 
 }  // namespace
+
+namespace {
+
+// Additive light of a filtered sprite adds its colour times alpha to every pixel and saturates.
+TEST_F(Graphics, FilteredLightAddsAndSaturatesOnEveryPixel) {
+  Image img = solid_image(16, 16, argb(255, 100, 50, 20));
+  mid_handle_image(img);
+  set_clear_color(200, 10, 250);
+  clear_screen();
+  set_blend(BLEND_LIGHT);
+  set_alpha(0.5f);
+  set_color(255, 255, 255);
+  set_scale(3, -3);
+  set_rotation(10);
+  draw_image(img, 512, 384);
+  for (int x = 500; x < 524; ++x) {
+    EXPECT_NEAR(ch_r(px(x, 384)), 250, 2) << x;
+    EXPECT_NEAR(ch_g(px(x, 384)), 35, 2) << x;
+    EXPECT_EQ(ch_b(px(x, 384)), 255) << x;
+    EXPECT_EQ(px(x, 384) >> 24, 255u) << x;
+  }
+}
+
+}  // namespace
