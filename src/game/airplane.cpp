@@ -190,7 +190,7 @@ bool Airplane::shoot2(int index, int sx, int sy, int rot, const std::shared_ptr<
 
 void Airplane::hit(int count) {
   auto keep = weak_from_this().lock();  // dying may drop the lists' last reference
-  hp -= count;
+  hp = trunc_int(static_cast<double>(hp) - count);  // saturating: damage from a level file may be absurd
   if (hp <= 0) die(1);
   const float P = p ? p->rocket_power * CRASHING_ROCKETS : 0.0f;
   if (hp < (tp >> 3) && hp <= P) {

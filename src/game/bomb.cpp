@@ -129,9 +129,9 @@ int Bomb::hitGround() const {
 }
 
 void Bomb::outofScreen() {
-  if (x < -image_width || x > graphics_width() + image_width || y < -image_height ||
-      y > graphics_height() + image_height)
-    die(0);
+  // In float: a preset scaled absurdly large saturates its size, which must not overflow here.
+  const float iw = static_cast<float>(image_width), ih = static_cast<float>(image_height);
+  if (x < -iw || x > graphics_width() + iw || y < -ih || y > graphics_height() + ih) die(0);
 }
 
 void Bomb::update() {
@@ -189,7 +189,7 @@ void Bomb::draw() {
 
 void Bomb::hit(int count) {
   auto keep = weak_from_this().lock();
-  hp -= count;
+  hp = trunc_int(static_cast<double>(hp) - count);  // saturating: damage from a level file may be absurd
   if (hp <= 0) die(1);
 }
 

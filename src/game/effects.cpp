@@ -1,6 +1,8 @@
 // Explosions deal their power once after 100 ms, clouds dose each human once, blood particles fly and fade.
 #include "effects.h"
 
+#include <algorithm>
+
 #include <cmath>
 
 #include "airplane.h"
@@ -152,7 +154,9 @@ std::shared_ptr<Blood> Blood::create(int x, int y, int rotation, float speed, fl
   b->speed = speed;
   b->lifetime = static_cast<float>(lifetime);
   b->scale_x = b->scale_y = size;
-  b->frame = rand_int(0, 3) + 4 * metal;
+  // Kinds past the particle picture's rows draw nothing; the clamp only keeps absurd kinds from a
+  // level file from overflowing.
+  b->frame = rand_int(0, 3) + 4 * std::clamp(metal, -1, 4);
   if (metal == 2) {
     b->lifetime = 50;
   } else if (metal == 3) {

@@ -1,6 +1,8 @@
 // Choosing a controller by name, and the fire timer, chances, window and sweeps the controllers share.
 #include "ki.h"
 
+#include <cstdint>
+
 #include "airplane.h"
 #include "platform.h"
 #include "shell.h"
@@ -41,7 +43,8 @@ bool KITimed::timer() {
 
 namespace ki_detail {
 
-bool chance(int n) { return rand_int(1, n + 1) > n; }
+// One in n + 1; a parameter at the top of the int range cannot step past it.
+bool chance(int n) { return n >= INT32_MAX ? false : rand_int(1, n + 1) > n; }
 
 bool in_window(const Airplane& e) { return e.x >= 24 && e.x <= 1000; }
 

@@ -1,6 +1,7 @@
 // The player's towers, aiming and lock-on, firing, money and upgrades.
 #include "player.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -76,7 +77,10 @@ std::shared_ptr<Player> Player::create() {
   pl->rocket_power = static_cast<float>(START_ROCKET_POWER);
   pl->start_rockets = START_ROCKETS;
 
-  for (int i = 0; i < pl->start_humans; ++i) Human::create(trunc_int(pl->human_hp));
+  // A thousand humans fill the ground line many times over; a larger number in a level file would
+  // only exhaust memory.
+  const int humans = std::min(pl->start_humans, 1000);
+  for (int i = 0; i < humans; ++i) Human::create(trunc_int(pl->human_hp));
   pl->set_prices();
   return pl;
 }

@@ -149,7 +149,7 @@ void run_state() {
       break;
     case 2:
       if (INTERNET == 0 && p) {
-        if (key_hit(119)) p->money += 100000;
+        if (key_hit(119)) p->earn(100000);
         if (key_hit(118)) {
           p->buy_human(1);
           p->buy_human_hp(1);

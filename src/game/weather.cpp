@@ -20,6 +20,13 @@ int rem(int a, int b) { return b == 0 ? a : a % b; }
 
 Image placeholder() { return create_image(1, 1, {0xFF000000u}, 0, 0, IMAGE_MIPMAPPED); }
 
+// trunc(per_unit x intensity). A level file may hold anything: negative or non-numbers mean none,
+// and more than ten times the full strength is not drawn (it would only exhaust memory).
+int drop_count(int per_unit, float intensity) {
+  if (!(intensity > 0)) return 0;
+  return static_cast<int>(std::min(static_cast<float>(per_unit) * intensity, per_unit * 10.0f));
+}
+
 }  // namespace
 
 void Weather::load_images() {
@@ -99,10 +106,9 @@ void Weather::_reset_weather(float rainy_, float cloudy_, float snowy_, float wi
   reset_rumble();
   if (!filename.empty()) change_background(filename);
 
-  // Negative intensities from a level file mean none.
-  raindrops = std::max(0, static_cast<int>(800 * rainy));
-  clouds = std::max(0, static_cast<int>(10 * cloudy));
-  snowdrops = std::max(0, static_cast<int>(800 * snowy));
+  raindrops = drop_count(800, rainy);
+  clouds = drop_count(10, cloudy);
+  snowdrops = drop_count(800, snowy);
   raindrop.assign(raindrops, {0, 0});
   snowdrop.assign(snowdrops, {0, 0});
   cloud.assign(clouds, {0, 0, 0});

@@ -3,6 +3,7 @@
 #include "world_lists.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "airplane.h"
 #include "bomb.h"
@@ -166,9 +167,10 @@ void money_particles() {
 
 int player_money_unit() { return p ? trunc_int(p->human_money) : 0; }
 
+// Saturating: a level file may set absurd incomes, and the tally must not wrap round.
 void earn(int m) {
-  if (p) p->money += m;
-  money_earned += m;
+  if (p) p->earn(m);
+  money_earned = static_cast<int>(std::clamp<int64_t>(static_cast<int64_t>(money_earned) + m, INT32_MIN, INT32_MAX));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Tests of the weather: layers and wrapping of rain, snow and clouds, the shake, darkness and the TIME floor.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "headless.h"
 #include "platform.h"
 #include "shell.h"
@@ -157,6 +159,19 @@ TEST_F(WeatherTest, MissingBackgroundBecomesAPlaceholderMissingGroundIsKept) {
   ASSERT_TRUE(Weather::background);
   EXPECT_EQ(image_width(Weather::background), 1);
   wt->update(0);  // draws without trouble
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(WeatherTest, AbsurdIntensitiesFromALevelFileAreBounded) {
+  wt->_reset_weather(1e30f, 1e30f, 3.0f, 0, 0, "", 0);
+  EXPECT_EQ(wt->raindrops, 8000);
+  EXPECT_EQ(wt->clouds, 100);
+  EXPECT_EQ(wt->snowdrops, 2400) << "stronger than full is kept up to ten times";
+  wt->_reset_weather(-1, std::nanf(""), -1e30f, 0, 0, "", 0);
+  EXPECT_EQ(wt->raindrops + wt->clouds + wt->snowdrops, 0);
 }
 
 }  // namespace
