@@ -1,6 +1,8 @@
 // Time of one effects frame (update and draw): 5000 blood particles, 50 explosions, 20 clouds, full rain and snow.
 #include <benchmark/benchmark.h>
 
+#include "bench_support.h"
+
 #include <unistd.h>
 
 #include "config.h"
@@ -18,16 +20,7 @@ namespace {
 constexpr int kBlood = 5000, kExplosions = 50, kClouds = 20;
 
 bool setup_effects() {
-  platform_init(PlatformMode::Headless);
-  open_graphics(1024, 768, 0, 60);
-  auto_mid_handle(true);
-  set_mask_color(255, 0, 255);
-  if (chdir(PELLARON_RUN_TREE) != 0) return false;
-  GROUND_Y = 718;
-  seed_random(5);
-  load_shared_media();
-  load_config("training/config.txt");
-  p = Player::create();
+  if (!enter_training_level(5, true, false)) return false;
   MAX_PARTICLES = kBlood;
   World::resetLists();
   World::blood_count = 0;

@@ -1,6 +1,8 @@
 // Time of the player's frame (target picking over 100 airplanes and 300 bombs, towers, cannons, crosshair), headless.
 #include <benchmark/benchmark.h>
 
+#include "bench_support.h"
+
 #include <unistd.h>
 
 #include "airplane.h"
@@ -14,17 +16,7 @@
 namespace {
 
 bool setup_player_world() {
-  platform_init(PlatformMode::Headless);
-  open_graphics(1024, 768, 0, 60);
-  auto_mid_handle(true);
-  set_mask_color(255, 0, 255);
-  if (chdir(PELLARON_RUN_TREE) != 0) return false;
-  GROUND_Y = 718;
-  seed_random(5);
-  load_config("training/config.txt");
-  Airplane::load_presets("training/airplanes.txt");
-  Bomb::load_presets("training/bombs.txt");
-  p = Player::create();
+  if (!enter_training_level(5, false, true)) return false;
   if (Airplane::presets.empty() || Bomb::presets.empty()) return false;
   for (int k = 0; k < 100; ++k) {
     const auto& pr = Airplane::presets[k % Airplane::presets.size()];

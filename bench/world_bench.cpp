@@ -1,6 +1,8 @@
 // Time of one world frame (update and draw) with 100 airplanes and 300 bombs in flight, headless.
 #include <benchmark/benchmark.h>
 
+#include "bench_support.h"
+
 #include <unistd.h>
 
 #include "airplane.h"
@@ -16,17 +18,7 @@
 namespace {
 
 void setup_world() {
-  platform_init(PlatformMode::Headless);
-  open_graphics(1024, 768, 0, 60);
-  auto_mid_handle(true);
-  set_mask_color(255, 0, 255);
-  if (chdir(PELLARON_RUN_TREE) != 0) return;
-  GROUND_Y = 718;
-  seed_random(3);
-  load_config("training/config.txt");
-  Airplane::load_presets("training/airplanes.txt");
-  Bomb::load_presets("training/bombs.txt");
-  p = Player::create();
+  if (!enter_training_level(3, false, true)) return;
   World::resetLists();
   for (int i = 0; i < 6; ++i) Human::create(60);
 }
