@@ -115,12 +115,7 @@ std::shared_ptr<Airplane> Airplane::create(const std::string& name, int x, int y
 }
 
 void Airplane::setTypProps() {
-  const Airplane* pr = nullptr;
-  for (const auto& q : presets)
-    if (q->name == name) {
-      pr = q.get();
-      break;
-    }
+  const Airplane* pr = find_preset(presets, name);
   if (!pr) {
     notify("Airplane not found: " + name);
     return;

@@ -89,12 +89,7 @@ std::shared_ptr<Bomb> Bomb::create(const std::string& name, int x, int y, int ro
 
 void Bomb::setTypProps() {
   explosion_lifetime = 20;
-  const Bomb* pr = nullptr;
-  for (const auto& q : presets)
-    if (q->name == name) {
-      pr = q.get();
-      break;
-    }
+  const Bomb* pr = find_preset(presets, name);
   if (!pr) {
     notify("Bomb not found: " + name);
     return;

@@ -5,6 +5,8 @@
 #include <deque>
 #include <limits>
 #include <memory>
+#include <string>
+#include <vector>
 
 class Entity;
 
@@ -18,6 +20,14 @@ inline int trunc_int(double v) {
 }
 
 constexpr double PI_D = 3.141592653589793;
+
+// The preset of that name among a type's presets (airplanes, bombs), or none; the first one wins.
+template <class T>
+const T* find_preset(const std::vector<std::shared_ptr<T>>& presets, const std::string& name) {
+  for (const auto& q : presets)
+    if (q->name == name) return q.get();
+  return nullptr;
+}
 inline double deg_sin(double a) { return std::sin(a * PI_D / 180.0); }
 inline double deg_cos(double a) { return std::cos(a * PI_D / 180.0); }
 inline double deg_atan2(double y, double x) { return std::atan2(y, x) * 180.0 / PI_D; }

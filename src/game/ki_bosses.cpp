@@ -40,15 +40,23 @@ void KIVogel::update(Airplane& e) {
   }
 }
 
-std::unique_ptr<KIBARON> KIBARON::create(int a, int b, int c) {
-  auto k = std::make_unique<KIBARON>();
-  k->start_y = a;
-  k->ende_y = b;
-  k->randfactor = c;
+namespace {
+
+// The sweeping bosses start between two heights; a boss fight is fought without helpers.
+template <class K>
+std::unique_ptr<K> make_sweeping_boss(int start_y, int ende_y, int randfactor) {
+  auto k = std::make_unique<K>();
+  k->start_y = start_y;
+  k->ende_y = ende_y;
+  k->randfactor = randfactor;
   k->mode = 0;
   HELPERLIST.clear();
   return k;
 }
+
+}  // namespace
+
+std::unique_ptr<KIBARON> KIBARON::create(int a, int b, int c) { return make_sweeping_boss<KIBARON>(a, b, c); }
 
 void KIBARON::update(Airplane& e) {
   mode = e.hp > e.tp / 2 ? 0 : 1;
@@ -69,15 +77,7 @@ void KIBARON::update(Airplane& e) {
     if (!e.shoot(1, k * 20, nullptr)) return;
 }
 
-std::unique_ptr<KIVesk> KIVesk::create(int a, int b, int c) {
-  auto k = std::make_unique<KIVesk>();
-  k->start_y = a;
-  k->ende_y = b;
-  k->randfactor = c;
-  k->mode = 0;
-  HELPERLIST.clear();
-  return k;
-}
+std::unique_ptr<KIVesk> KIVesk::create(int a, int b, int c) { return make_sweeping_boss<KIVesk>(a, b, c); }
 
 void KIVesk::update(Airplane& e) {
   sweep(e, start_y, ende_y, 0);
