@@ -5,6 +5,7 @@
 #include <SDL_image.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <thread>
@@ -129,6 +130,48 @@ void pace() {
   g_flipped_before = true;
 }
 
+// A picture that covers the whole viewport, drawn solid and untinted from an opaque cell, replaces
+// every pixel there: the result depends only on the picture and its placement. The level background
+// is drawn like that every frame, so its pixels are kept and copied while nothing about it changes.
+struct CoverCache {
+  std::weak_ptr<ImageData> img;
+  int frame = -1;
+  std::array<int64_t, 8> key{};
+  raster::Box clip;
+  std::vector<uint32_t> pixels;  // the viewport's pixels, row by row
+};
+CoverCache g_cover;
+
+std::array<int64_t, 8> placement_key(const raster::Placement& p) {
+  return {p.ax, p.ay, p.u0, p.dudx, p.dudy, p.v0, p.dvdx, p.dvdy};
+}
+
+bool same_box(const raster::Box& a, const raster::Box& b) {
+  return a.x0 == b.x0 && a.y0 == b.y0 && a.x1 == b.x1 && a.y1 == b.y1;
+}
+
+bool covers(const ImageData& img, const raster::Placement& p, const raster::Box& clip) {
+  const int64_t w = int64_t{img.cell_w} << raster::FRAC, h = int64_t{img.cell_h} << raster::FRAC;
+  for (int y = clip.y0; y < clip.y1; ++y) {
+    int lo, hi;
+    raster::span(p, y, 0, w, 0, h, clip.x0, clip.x1, lo, hi);
+    if (lo != clip.x0 || hi != clip.x1) return false;
+  }
+  return true;
+}
+
+// Copies between the frame's viewport and the cache; to_frame chooses the direction.
+void copy_viewport(const raster::Box& c, bool to_frame) {
+  const size_t row = static_cast<size_t>(c.x1 - c.x0);
+  if (!to_frame) g_cover.pixels.resize(row * static_cast<size_t>(c.y1 - c.y0));
+  for (int y = c.y0; y < c.y1; ++y) {
+    uint32_t* screen = g_frame.data() + static_cast<size_t>(y) * SCREEN_W + c.x0;
+    uint32_t* kept = g_cover.pixels.data() + static_cast<size_t>(y - c.y0) * row;
+    if (to_frame) std::copy_n(kept, row, screen);
+    else std::copy_n(screen, row, kept);
+  }
+}
+
 }  // namespace
 
 namespace platform_detail {
@@ -138,6 +181,7 @@ void graphics_reset() {
   g_state = DrawState{};
   g_mouse_hidden = false;
   std::fill(g_frame.begin(), g_frame.end(), 0xFF000000u);
+  g_cover = CoverCache{};
   images_reset();
 }
 
@@ -236,7 +280,29 @@ void show_mouse() {
 
 void draw_image(const Image& img, float x, float y, int frame) {
   if (!img) return;
-  raster::draw_cell(target(), *img, frame, place_here(x, y, img->handle_x, img->handle_y), paint());
+  const raster::Target t = target();
+  const raster::Placement p = place_here(x, y, img->handle_x, img->handle_y);
+  const raster::Paint pt = paint();
+  const bool replaces = pt.blend == BLEND_SOLID && pt.r >= 255 && pt.g >= 255 && pt.b >= 255 && p.valid &&
+                        frame >= 0 && frame < static_cast<int>(img->frames.size()) &&
+                        img->frames[static_cast<size_t>(frame)].opaque && !t.clip.empty();
+  if (replaces) {
+    const auto key = placement_key(p);
+    if (g_cover.img.lock() == img && g_cover.frame == frame && g_cover.key == key && same_box(g_cover.clip, t.clip)) {
+      copy_viewport(t.clip, true);
+      return;
+    }
+    raster::draw_cell(t, *img, frame, p, pt);
+    if (covers(*img, p, t.clip)) {
+      g_cover.img = img;
+      g_cover.frame = frame;
+      g_cover.key = key;
+      g_cover.clip = t.clip;
+      copy_viewport(t.clip, false);
+    }
+    return;
+  }
+  raster::draw_cell(t, *img, frame, p, pt);
 }
 
 void draw_rect(float x, float y, float w, float h) {

@@ -514,3 +514,42 @@ TEST_F(Graphics, FilteredLightAddsAndSaturatesOnEveryPixel) {
 }
 
 }  // namespace
+
+namespace {
+
+// A full-screen picture drawn solid again and again (the level background) gives exactly what a
+// fresh drawing gives, after a move too, and a picture that leaves part of the screen uncovered
+// always shows what lies around it.
+TEST_F(Graphics, RepeatedFullScreenSolidDrawsMatchFreshDraws) {
+  std::vector<uint32_t> pattern(256 * 192);
+  for (int y = 0; y < 192; ++y)
+    for (int x = 0; x < 256; ++x) pattern[static_cast<size_t>(y * 256 + x)] = argb(255, x, y, (x * y) & 255);
+  Image a = create_image(256, 192, pattern, 0, 0, IMAGE_MIPMAPPED);
+  Image twin = create_image(256, 192, pattern, 0, 0, IMAGE_MIPMAPPED);
+  mid_handle_image(a);
+  mid_handle_image(twin);
+  set_blend(BLEND_SOLID);
+  set_color(255, 255, 255);
+  set_scale(4.04f, 4.04f);
+  auto shot = [](const Image& img, float x, uint32_t clear) {
+    set_clear_color((clear >> 16) & 255, (clear >> 8) & 255, clear & 255);
+    clear_screen();
+    draw_image(img, x, 384);
+    return std::vector<uint32_t>(frame_pixels(), frame_pixels() + SCREEN_W * SCREEN_H);
+  };
+  const auto first = shot(a, 512, 0xFF0000);
+  EXPECT_EQ(shot(a, 512, 0x00FF00), first);
+  const auto moved = shot(a, 515.5f, 0x0000FF);
+  EXPECT_NE(moved, first);
+  EXPECT_EQ(moved, shot(twin, 515.5f, 0x00FF00));
+  EXPECT_EQ(shot(a, 512, 0x00FF00), first);
+
+  // Smaller than the screen: the border keeps the clear colour of each frame.
+  set_scale(1, 1);
+  shot(a, 512, 0xFF0000);
+  EXPECT_EQ(px(0, 0) & 0xFFFFFFu, 0xFF0000u);
+  shot(a, 512, 0x00FF00);
+  EXPECT_EQ(px(0, 0) & 0xFFFFFFu, 0x00FF00u);
+}
+
+}  // namespace
