@@ -1,10 +1,24 @@
 // Floating infos: made with an optional one-off sound, counted down per frame, drawn with a linear fade.
 #include "info.h"
 
+#include <map>
+
 #include "entity.h"
 #include "shell.h"
 #include "sound_text.h"
 #include "world_lists.h"
+
+namespace {
+
+// Infos name their sound by file; each file is read once, not at every message.
+Sound info_sound(const std::string& file) {
+  static std::map<std::string, Sound> loaded;
+  auto it = loaded.find(file);
+  if (it == loaded.end()) it = loaded.emplace(file, load_sound("sfx/" + file, 0)).first;
+  return it->second;
+}
+
+}  // namespace
 
 std::shared_ptr<Info> Info::finish(std::shared_ptr<Info> i, int x, int y, int lifetime, const std::string& sound_file,
                                    int rotation, float scale_x, float scale_y, int color_r, int color_g, int color_b) {
@@ -17,8 +31,7 @@ std::shared_ptr<Info> Info::finish(std::shared_ptr<Info> i, int x, int y, int li
   i->color_g = color_g;
   i->color_b = color_b;
   i->lifetime = i->total_lifetime = lifetime;
-  if (!sound_file.empty())
-    if (Sound s = load_sound("sfx/" + sound_file, 0)) PlaySound2(s, 1.0f, 0, 0);
+  if (!sound_file.empty()) PlaySound2(info_sound(sound_file), 1.0f, 0, 0);
   INFOLIST.add_last(i);
   return i;
 }
